@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake make
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
-  wine wine32:i386
+  wine wine32:i386 fonts-wine
   xvfb xauth imagemagick x11-utils
   fonts-ipafont-gothic fonts-ipafont-mincho
   locales

@@ -1,0 +1,6 @@
+// An edit control.
+#pragma once
+
+#include "CWnd.h"
+
+class CEdit : public CWnd {};
