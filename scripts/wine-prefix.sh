@@ -52,6 +52,7 @@ if [ ! -f "$settings_stamp" ]; then
   # waits about two seconds whenever a window is hidden.
   reg_add 'HKCU\Software\Wine\Explorer' 'Desktop' 'Default'
   reg_add 'HKCU\Software\Wine\Explorer\Desktops' 'Default' '1024x768'
-  wineserver -w
+  # No waiting for the server here: one started with -p by another program
+  # would keep it waiting; the server writes the registry out when it ends.
   touch "$settings_stamp"
 fi

@@ -94,10 +94,12 @@ TEST_F(LoaderTest, EveryLibraryFileBecomesAnEntryInSearchOrder) {
         }
     }
     // Ordinals 3 and 4 of the shared fixture are one function.
-    for (int i = 0; i < table.m_nCount; ++i)
-        if (order[i] == "UPPER.DLL")
+    for (int i = 0; i < table.m_nCount; ++i) {
+        if (order[i] == "UPPER.DLL") {
             EXPECT_EQ(reinterpret_cast<void*>(table.m_pEntries[i].m_pfnInit),
                       reinterpret_cast<void*>(table.m_pEntries[i].m_pfnFinalize));
+        }
+    }
 
     // Loading calls DllInfo and nothing else.
     for (const std::string& line : log.Lines()) {

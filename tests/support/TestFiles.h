@@ -46,3 +46,9 @@ bool FolderExists(const std::string& path);
 void CopyFixture(const std::string& fixtureName, const std::string& destinationPath);
 // Removes a folder and everything below it; no error when it is missing.
 void RemoveTree(const std::string& path);
+
+// Creates a Unix symbolic link at linkPath pointing to targetPath (both
+// Windows paths; the target may be relative to the link's folder, with
+// backslashes). Wine follows such links like folders. False when the
+// system cannot make one.
+bool MakeFolderLink(const std::string& linkPath, const std::string& targetPath);
