@@ -6,6 +6,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build
+# shellcheck source=scripts/virtual-display.sh
+source "$root/scripts/virtual-display.sh"
 
 bash "$root/scripts/setup.sh"
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/i686-w64-mingw32.cmake" >/dev/null
@@ -20,20 +22,12 @@ xvfb_pid=
 varno_pid=
 cleanup() {
   if [ -n "$varno_pid" ]; then kill "$varno_pid" 2>/dev/null || true; fi
-  WINEPREFIX=$build/wineprefix wineserver -k 2>/dev/null || true
+  WINEPREFIX=${VARNO_WINEPREFIX:-$build/wineprefix} wineserver -k 2>/dev/null || true
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
 }
 trap cleanup EXIT
 
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" </dev/null >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$display_file" ] && break
-  sleep 0.1
-done
-export DISPLAY=:$(cat "$display_file")
-rm -f "$display_file"
+start_virtual_display
 echo "start: no display; running Varno on the virtual display $DISPLAY"
 
 "$build/wine-run.sh" Varno.exe </dev/null >/dev/null 2>&1 &

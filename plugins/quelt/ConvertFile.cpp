@@ -1,5 +1,6 @@
 #include "ConvertFile.h"
 
+#include "FileFacts.h"
 #include "FileHandle.h"
 #include "TabExpander.h"
 
@@ -42,11 +43,6 @@ private:
     HANDLE m_file;
 };
 
-bool IsSameFile(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMATION& b) {
-    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
-           a.nFileIndexLow == b.nFileIndexLow;
-}
-
 } // namespace
 
 int ConvertFile(const char* sourcePath, const char* destinationPath, int tabWidth) {
@@ -60,9 +56,9 @@ int ConvertFile(const char* sourcePath, const char* destinationPath, int tabWidt
         return CONVERT_SOURCE_NOT_OPENED;
     FileHandle source(CreateFileA(sourcePath, GENERIC_READ, kDenyNone, nullptr, OPEN_EXISTING,
                                   FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    BY_HANDLE_FILE_INFORMATION sourceInfo;
-    if (!source.IsOpen() || !GetFileInformationByHandle(source.Get(), &sourceInfo) ||
-        (sourceInfo.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    FileFacts sourceFacts;
+    if (!source.IsOpen() || !ReadFileFacts(source.Get(), &sourceFacts) ||
+        (sourceFacts.attributes & FILE_ATTRIBUTE_DIRECTORY))
         return CONVERT_SOURCE_NOT_OPENED;
 
     // The destination is opened without truncating it: its old contents go
@@ -76,15 +72,14 @@ int ConvertFile(const char* sourcePath, const char* destinationPath, int tabWidt
         return CONVERT_DESTINATION_NOT_OPENED;
     // A device (NUL, say) has no identity to read and nothing to truncate;
     // it cannot be the source file either.
-    BY_HANDLE_FILE_INFORMATION destinationInfo;
-    if (GetFileInformationByHandle(destination.Get(), &destinationInfo)) {
-        if (IsSameFile(sourceInfo, destinationInfo))
+    FileFacts destinationFacts;
+    if (ReadFileFacts(destination.Get(), &destinationFacts)) {
+        if (IsSameFile(source.Get(), sourceFacts, destination.Get(), destinationFacts))
             return CONVERT_SAME_FILE;
         // Wine running as root opens a read-only file for writing all the same.
-        if (destinationInfo.dwFileAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))
+        if (destinationFacts.attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))
             return CONVERT_DESTINATION_NOT_OPENED;
-        bool empty = destinationInfo.nFileSizeLow == 0 && destinationInfo.nFileSizeHigh == 0;
-        if (!empty && !SetEndOfFile(destination.Get()))
+        if (!destinationFacts.empty && !SetEndOfFile(destination.Get()))
             return CONVERT_DESTINATION_NOT_OPENED;
     }
 
