@@ -1,7 +1,10 @@
 #include "MainDlg.h"
 
+#include "AboutDlg.h"
 #include "CPaintDC.h"
 #include "ConversionRun.h"
+#include "FolderPicker.h"
+#include "InfoDlg.h"
 #include "resource.h"
 
 #include <new>
@@ -10,6 +13,21 @@ namespace {
 
 // The two pattern lists every row offers: "*.c;*.cpp;*.h" and "*.txt".
 const char* const kPresetPatterns[] = {"*.c;*.cpp;*.h", "*.txt"};
+
+// The pickers' titles, in code page 932: "変換元フォルダを選択してください"
+// (please choose the source folder) and "変換先フォルダを選択してください".
+const char kSourcePickerTitle[] =
+    "\x95\xcf\x8a\xb7\x8c\xb3\x83\x74\x83\x48\x83\x8b\x83\x5f\x82\xf0\x91\x49\x91\xf0"
+    "\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2";
+const char kDestPickerTitle[] =
+    "\x95\xcf\x8a\xb7\x90\xe6\x83\x74\x83\x48\x83\x8b\x83\x5f\x82\xf0\x91\x49\x91\xf0"
+    "\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2";
+
+// What the information dialog shows of each converter: "・" (code page 932)
+// before its file name, and a line of ten hyphens after its description.
+const char kInfoBullet[] = "\x81\x45";
+const char kInfoLineBreak[] = "\r\n";
+const char kInfoSeparator[] = "\r\n----------\r\n";
 
 } // namespace
 
@@ -114,6 +132,18 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         OnClose();
         return false; // the dialog's own handling turns it into IDCANCEL
     }
+    if (IsClick(message, wParam, IDC_SOURCE_BROWSE)) {
+        OnBrowseSource();
+        return true;
+    }
+    if (IsClick(message, wParam, IDC_DEST_BROWSE)) {
+        OnBrowseDest();
+        return true;
+    }
+    if (IsClick(message, wParam, IDC_INFO_BUTTON)) {
+        OnInformation();
+        return true;
+    }
     if (IsClick(message, wParam, IDC_EXECUTE)) {
         OnExecute();
         return true;
@@ -130,9 +160,12 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
 }
 
 bool CMainDlg::OnSysCommand(UINT nID, LPARAM) {
-    // The about command has nothing to show yet; every other system
-    // command (move, minimise, close, ...) is the platform's.
-    return (nID & 0xFFF0) == IDM_ABOUTBOX;
+    // The platform keeps the four lowest bits of a command id for itself.
+    if ((nID & 0xFFF0) != IDM_ABOUTBOX)
+        return false; // move, minimise, close, ...
+    CAboutDlg about;
+    about.DoModal();
+    return true;
 }
 
 bool CMainDlg::OnPaint() {
@@ -162,6 +195,51 @@ void CMainDlg::OnExecute() {
     m_cbSource.GetWindowText(sourceText);
     m_cbDest.GetWindowText(destText);
     ConversionRun(*this, m_converters, m_nFileCount).Execute(sourceText, destText);
+}
+
+void CMainDlg::OnBrowseSource() {
+    CString path;
+    if (BrowseForFolder(CString(kSourcePickerTitle), path))
+        InsertSourceFolder(path);
+}
+
+void CMainDlg::OnBrowseDest() {
+    CString path;
+    if (BrowseForFolder(CString(kDestPickerTitle), path))
+        InsertDestFolder(path);
+}
+
+// A virtual folder of the shell has no path: the field keeps its text, as
+// on a cancel, rather than become empty.
+int CMainDlg::BrowseForFolder(CString title, CString& path) {
+    return PickFolder(m_hWnd, title, path) == FOLDER_PICKED ? 1 : 0;
+}
+
+int CMainDlg::InsertSourceFolder(CString path) { return InsertFolder(m_cbSource, path); }
+
+int CMainDlg::InsertDestFolder(CString path) { return InsertFolder(m_cbDest, path); }
+
+// The list keeps every pick, the latest first, duplicates included. When
+// the list refuses the path, the edit field keeps its text.
+int CMainDlg::InsertFolder(CComboBox& field, const CString& path) {
+    int inserted = field.InsertString(0, path);
+    if (inserted == 0)
+        field.SetCurSel(0);
+    return inserted;
+}
+
+void CMainDlg::OnInformation() {
+    CInfoDlg info;
+    info.ClearInfo();
+    for (int i = 0; i < m_converters.m_nCount; ++i) {
+        const ConverterEntry& entry = m_converters.m_pEntries[i];
+        info.AddInfo(kInfoBullet);
+        info.AddInfo(entry.m_strFileName);
+        info.AddInfo(kInfoLineBreak);
+        info.AddInfo(entry.m_strDescription);
+        info.AddInfo(kInfoSeparator);
+    }
+    info.DoModal();
 }
 
 bool CMainDlg::IsRowTicked(int row) {

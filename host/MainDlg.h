@@ -35,12 +35,28 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    // The about command (IDM_ABOUTBOX, whatever its four lowest bits) shows
+    // the about box; false leaves every other command to the platform.
     bool OnSysCommand(UINT nID, LPARAM lParam);
     bool OnPaint();
     HCURSOR OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
     void OnClose();
     void OnDestroy();
     void OnExecute();
+    void OnBrowseSource();
+    void OnBrowseDest();
+    // Lists every converter's file name and description in the information dialog.
+    void OnInformation();
+
+    // Opens the shell's folder picker with the title: 1 when a folder was
+    // picked (path then holds it), 0 when the picker was cancelled or the
+    // picked item has no file-system path (path unchanged).
+    int BrowseForFolder(CString title, CString& path);
+    // Puts the path at the top of the field's list and into its edit field.
+    // The insertion's result: 0, or a negative error of the combo box.
+    int InsertSourceFolder(CString path);
+    int InsertDestFolder(CString path);
+    static int InsertFolder(CComboBox& field, const CString& path);
 
     // Creates one check box and one pattern combo box per converter inside
     // the action group. Always 0.

@@ -2,7 +2,9 @@
 #pragma once
 
 // Dialog templates
+#define IDD_ABOUTBOX 100
 #define IDD_MAIN 102
+#define IDD_INFO 129
 
 // Icon
 #define IDR_MAINFRAME 128
@@ -19,12 +21,13 @@
 // System-menu command (its four lowest bits are the system's)
 #define IDM_ABOUTBOX 0x0010
 
-// Controls of the main window
+// Controls of the main window (and IDC_INFO_EDIT, the information dialog's text)
 #define IDC_SOURCE_COMBO 1000
 #define IDC_SOURCE_BROWSE 1001
 #define IDC_DEST_COMBO 1002
 #define IDC_DEST_BROWSE 1003
 #define IDC_INFO_BUTTON 1004
+#define IDC_INFO_EDIT 1005
 #define IDC_EXECUTE 1006
 #define IDC_ACTION_GROUP 1008
 #define IDC_SUBFOLDERS 1009

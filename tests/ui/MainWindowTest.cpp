@@ -135,6 +135,7 @@ TEST_F(MainWindowTest, PluginsAreLoadedWhileTheWindowIsHiddenAndSeeItsMenuIconsA
     std::string loaded = WaitForEvent("loaded");
     EXPECT_EQ("0", Field(loaded, "visible")) << loaded;
     EXPECT_EQ("1", Field(loaded, "sepbefore")) << loaded;
+    EXPECT_EQ("1", Field(loaded, "closebefore")) << loaded;
     EXPECT_EQ("16", Field(loaded, "lastid")) << loaded;
     EXPECT_EQ(Ansi("Varno のﾊﾞｰｼﾞｮﾝ情報(&A)..."), Field(loaded, "lasttext", true)) << loaded;
     EXPECT_EQ("1", Field(loaded, "bigicon")) << loaded;

@@ -136,6 +136,71 @@ TEST_F(VarnoResources, MainDialogTemplateHoldsItsControlsWithTheirStylesInTabOrd
     }
 }
 
+// The two small dialogs are classic (not extended) templates.
+struct ClassicControl {
+    int id;
+    const char* className; // "#128" button, "#129" edit, "#130" static
+    const char* text;      // "#128": the icon resource 128
+    short x, y, cx, cy;
+    DWORD style;
+};
+
+void ExpectClassicTemplate(const std::vector<unsigned char>& bytes, const char* caption, short cx, short cy,
+                           const std::vector<ClassicControl>& controls) {
+    ASSERT_FALSE(bytes.empty());
+    TemplateReader in(bytes);
+    EXPECT_EQ(0x80C800C0u, in.Read<DWORD>()); // style
+    EXPECT_EQ(0u, in.Read<DWORD>());          // extended style
+    WORD items = in.Read<WORD>();
+    EXPECT_EQ(0, in.Read<short>());
+    EXPECT_EQ(0, in.Read<short>());
+    EXPECT_EQ(cx, in.Read<short>());
+    EXPECT_EQ(cy, in.Read<short>());
+    EXPECT_EQ("", in.TextOrOrdinal()); // no menu
+    EXPECT_EQ("", in.TextOrOrdinal()); // no class
+    EXPECT_EQ(caption, in.Text());
+    EXPECT_EQ(9, in.Read<WORD>()); // points
+    EXPECT_EQ("ＭＳ Ｐゴシック", in.Text());
+    ASSERT_EQ(controls.size(), items);
+    for (const auto& c : controls) {
+        SCOPED_TRACE(testing::Message() << "control " << c.id << " " << c.text);
+        in.AlignToDword();
+        EXPECT_EQ(c.style, in.Read<DWORD>());
+        EXPECT_EQ(0u, in.Read<DWORD>()); // extended style
+        EXPECT_EQ(c.x, in.Read<short>());
+        EXPECT_EQ(c.y, in.Read<short>());
+        EXPECT_EQ(c.cx, in.Read<short>());
+        EXPECT_EQ(c.cy, in.Read<short>());
+        EXPECT_EQ(c.id, in.Read<short>());
+        EXPECT_EQ(c.className, in.TextOrOrdinal());
+        EXPECT_EQ(c.text, in.TextOrOrdinal());
+        EXPECT_EQ(0, in.Read<WORD>()); // no creation data
+    }
+}
+
+TEST_F(VarnoResources, InformationAndAboutTemplatesHoldTheirControlsInTabOrder) {
+    {
+        SCOPED_TRACE("information dialog 129");
+        ExpectClassicTemplate(Resource(MAKEINTRESOURCEA(5), 129), "Varno情報ダイアログ", 215, 165,
+                              {
+                                  {1, "#128", "OK", 158, 144, 50, 14, 0x50010001},
+                                  {-1, "#130", "変換情報一覧", 7, 7, 42, 8, 0x50020000},
+                                  {1005, "#129", "", 7, 18, 201, 120, 0x50B00804},
+                              });
+    }
+    {
+        SCOPED_TRACE("about box 100");
+        ExpectClassicTemplate(Resource(MAKEINTRESOURCEA(5), 100), "Varnoのﾊﾞｰｼﾞｮﾝ情報", 250, 45,
+                              {
+                                  {-1, "#130", "#128", 11, 11, 20, 21, 0x50000003},
+                                  {-1, "#130", "汎用ファイルコンバータ：Varno Version 1.0", 40, 10, 150, 8,
+                                   0x50020080},
+                                  {-1, "#130", "Copyright (C) Varno developers", 40, 25, 179, 8, 0x50020000},
+                                  {1, "#128", "OK", 193, 7, 50, 14, 0x50030001},
+                              });
+    }
+}
+
 TEST_F(VarnoResources, StringTableHoldsTheMenuItemAndTheFolderMessages) {
     static const struct {
         UINT id;

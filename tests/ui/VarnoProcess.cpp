@@ -79,6 +79,20 @@ std::string VarnoProcess::Text(HWND hwnd) {
     return std::string(text, copied);
 }
 
+std::string VarnoProcess::WideText(HWND hwnd) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kTimeout, &length))
+        return "<no answer>";
+    std::wstring wide(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(&wide[0]), SMTO_NORMAL, kTimeout,
+                        &copied);
+    int size = WideCharToMultiByte(932, 0, wide.c_str(), static_cast<int>(copied), nullptr, 0, nullptr, nullptr);
+    std::string text(size, '\0');
+    WideCharToMultiByte(932, 0, wide.c_str(), static_cast<int>(copied), &text[0], size, nullptr, nullptr);
+    return text;
+}
+
 void VarnoProcess::SetText(HWND hwnd, const std::string& text) {
     DWORD_PTR result;
     SendMessageTimeoutA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL, kTimeout,
@@ -130,7 +144,7 @@ void VarnoProcess::PressAltF4() const {
     PostMessageA(focus ? focus : m_main, WM_SYSKEYDOWN, VK_F4, 1 | (scan << 16) | (1u << 29));
 }
 
-HWND VarnoProcess::WaitForMessageBox(int milliseconds) const {
+HWND VarnoProcess::WaitForOwnedDialog(int milliseconds) const {
     WindowSearch search = {m_process.dwProcessId, m_main, nullptr};
     WaitUntil(
         [&] {

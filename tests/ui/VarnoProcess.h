@@ -27,6 +27,9 @@ public:
 
     // A window's text, waiting while Varno is busy with a run.
     static std::string Text(HWND hwnd);
+    // The same, byte-exact for long texts too: asked for in UTF-16, which
+    // Wine passes to another process whole, and turned into code page 932.
+    static std::string WideText(HWND hwnd);
     static void SetText(HWND hwnd, const std::string& text);
     static std::vector<std::string> ListItems(HWND combo);
     static bool IsChecked(HWND button);
@@ -41,9 +44,12 @@ public:
     void PressKey(UINT virtualKey) const;
     void PressAltF4() const;
 
-    // A message box owned by the main window, or null when none shows
-    // within the time; its text and its closing with OK.
-    HWND WaitForMessageBox(int milliseconds = 10000) const;
+    // A dialog owned by the main window (a message box, the folder picker,
+    // the information dialog, the about box), or null when none shows
+    // within the time.
+    HWND WaitForOwnedDialog(int milliseconds = 10000) const;
+    // A message box owned by the main window; its text and its closing with OK.
+    HWND WaitForMessageBox(int milliseconds = 10000) const { return WaitForOwnedDialog(milliseconds); }
     static std::string MessageBoxText(HWND box);
     static void CloseMessageBox(HWND box);
 
