@@ -257,13 +257,16 @@ bool CMainDlg::IncludeSubfolders() { return m_chkSubfolders.GetCheck() == BST_CH
 
 // A run keeps the thread from the message loop, so the fields are painted
 // here; the count and the current file, set before every file, only now and then.
-void CMainDlg::SetFileCountText(const char* text) {
-    m_stcFileCount.SetWindowText(text);
-    RepaintProgressIfDue();
-}
+void CMainDlg::SetFileCountText(const char* text) { SetProgressText(m_stcFileCount, text); }
 
-void CMainDlg::SetCurrentFileText(const char* text) {
-    m_stcCurrentFile.SetWindowText(text);
+void CMainDlg::SetCurrentFileText(const char* text) { SetProgressText(m_stcCurrentFile, text); }
+
+// A static control paints itself at once when its text is set (under Wine
+// at least); for thousands of files that painting would cost more than the
+// run. So the text is stored by the default handling alone, which every
+// reader of the text sees at once, and painted with the others when due.
+void CMainDlg::SetProgressText(CStatic& field, const char* text) {
+    ::DefWindowProcA(field.GetSafeHwnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     RepaintProgressIfDue();
 }
 
@@ -280,6 +283,8 @@ void CMainDlg::RepaintProgressIfDue() {
 }
 
 void CMainDlg::RepaintProgress() {
+    ::InvalidateRect(m_stcFileCount.GetSafeHwnd(), nullptr, TRUE);
+    ::InvalidateRect(m_stcCurrentFile.GetSafeHwnd(), nullptr, TRUE);
     m_stcFileCount.UpdateWindow();
     m_stcCurrentFile.UpdateWindow();
     m_stcStatus.UpdateWindow();

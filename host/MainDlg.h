@@ -65,6 +65,7 @@ private:
     void ReleaseActionRows();
     int RowCount() const { return m_pRowChecks && m_converters.m_nCount > 0 ? m_converters.m_nCount : 0; }
     // Paints the progress fields now, or when the last repaint is long enough ago.
+    void SetProgressText(CStatic& field, const char* text);
     void RepaintProgress();
     void RepaintProgressIfDue();
 
