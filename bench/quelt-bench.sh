@@ -21,11 +21,7 @@ runs=${RUNS:-3}
 small_mib=16
 line_mib=64
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  bash "$root/scripts/setup.sh"
-  cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/i686-w64-mingw32.cmake" >/dev/null
-fi
-cmake --build "$build" --target QueltDll QueltBench -j2 >/dev/null
+BUILD=$build bash "$root/scripts/build.sh" QueltDll QueltBench >/dev/null
 
 wine_run=$build/wine-run.sh
 bench_exe=$build/bench/QueltBench.exe

@@ -21,11 +21,7 @@ runs=${RUNS:-3}
 # shellcheck source=scripts/virtual-display.sh
 source "$root/scripts/virtual-display.sh"
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  bash "$root/scripts/setup.sh"
-  cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/i686-w64-mingw32.cmake" >/dev/null
-fi
-cmake --build "$build" --target RunBench -j2 >/dev/null
+BUILD=$build bash "$root/scripts/build.sh" RunBench >/dev/null
 
 data=$build/bench-data/run
 # A Wine prefix of the benchmark's own: tests may run meanwhile.

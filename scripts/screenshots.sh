@@ -11,11 +11,7 @@ docs=$root/docs
 # shellcheck source=scripts/virtual-display.sh
 source "$root/scripts/virtual-display.sh"
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  bash "$root/scripts/setup.sh"
-  cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/i686-w64-mingw32.cmake" >/dev/null
-fi
-cmake --build "$build" --target Varno QueltDll VarnoShotDriver -j2 >/dev/null
+BUILD=$build bash "$root/scripts/build.sh" Varno QueltDll VarnoShotDriver >/dev/null
 
 export VARNO_WINEPREFIX=$build/shots-wineprefix
 xvfb_pid=

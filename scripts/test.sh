@@ -6,9 +6,7 @@ build=$root/build
 # shellcheck source=scripts/virtual-display.sh
 source "$root/scripts/virtual-display.sh"
 
-bash "$root/scripts/setup.sh"
-cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/i686-w64-mingw32.cmake" >/dev/null
-cmake --build "$build" -j"$(nproc)"
+BUILD=$build bash "$root/scripts/build.sh"
 
 xvfb_pid=
 cleanup() {

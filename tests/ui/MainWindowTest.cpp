@@ -129,7 +129,7 @@ TEST_F(MainWindowTest, RowsThatDoNotFitScrollAndEveryShownRowIsWhole) {
 }
 
 TEST_F(MainWindowTest, PluginsAreLoadedWhileTheWindowIsHiddenAndSeeItsMenuIconsAndRowFont) {
-    VarnoProcess varno(PluginFolder({{"inspector.dll", "fx_inspector.dll"}, {"full.dll", "fx_full.dll"}}));
+    VarnoProcess varno(PluginFolder({{"observer.dll", "fx_observer.dll"}, {"full.dll", "fx_full.dll"}}));
     ASSERT_NE(nullptr, varno.Main());
 
     std::string loaded = WaitForEvent("loaded");
@@ -173,7 +173,7 @@ TEST_F(MainWindowTest, EveryWayOfClosingEndsTheProgramAndUnloadsThePluginsLastFi
          }},
     };
     std::string plugins = PluginFolder(
-        {{"a.dll", "fx_full.dll"}, {"b.dll", "fx_no_conv.dll"}, {"inspector.dll", "fx_inspector.dll"}});
+        {{"a.dll", "fx_full.dll"}, {"b.dll", "fx_no_conv.dll"}, {"observer.dll", "fx_observer.dll"}});
     for (const auto& w : ways) {
         SCOPED_TRACE(w.way);
         log.Clear();
@@ -186,17 +186,17 @@ TEST_F(MainWindowTest, EveryWayOfClosingEndsTheProgramAndUnloadsThePluginsLastFi
         std::vector<std::string> attached, detached;
         for (const std::string& line : log.Events("attach"))
             attached.push_back(FileOf(line));
-        std::string inspectorDetach = "<none>";
+        std::string observerDetach = "<none>";
         for (const std::string& line : log.Events("detach")) {
-            if (FileOf(line) == "inspector.dll")
-                inspectorDetach = line;
+            if (FileOf(line) == "observer.dll")
+                observerDetach = line;
             else
                 detached.push_back(FileOf(line));
         }
         std::reverse(attached.begin(), attached.end());
         EXPECT_EQ(2u, attached.size());
         EXPECT_EQ(attached, detached);
-        EXPECT_EQ("0", Field(inspectorDetach, "windows")) << inspectorDetach;
+        EXPECT_EQ("0", Field(observerDetach, "windows")) << observerDetach;
     }
 }
 

@@ -47,7 +47,7 @@ TEST_F(RunThroughWindowTest, TickedRowsConvertTheirFilesThroughTheWindow) {
     WriteFileBytes(source + "a.txt", "a\tb\n");
     WriteFileBytes(source + "b.c", "int x;\n");
     WriteFileBytes(source + "sub\\c.txt", "\tc\n");
-    std::string plugins = PluginFolder({{"inspector.dll", "fx_inspector.dll"}, {"full.dll", "fx_full.dll"}});
+    std::string plugins = PluginFolder({{"observer.dll", "fx_observer.dll"}, {"full.dll", "fx_full.dll"}});
     CopyFileA((ProgramFolder() + "..\\bin\\QueltDll.dll").c_str(), (plugins + "QueltDll.dll").c_str(), FALSE);
     std::vector<std::string> order = LibrariesInSearchOrder(plugins);
     auto rowOf = [&](const std::string& file) {
@@ -56,9 +56,9 @@ TEST_F(RunThroughWindowTest, TickedRowsConvertTheirFilesThroughTheWindow) {
 
     VarnoProcess varno(plugins);
     ASSERT_NE(nullptr, varno.Main());
-    // Quelt and the inspector take the text files, picked from the list;
+    // Quelt and the observer take the text files, picked from the list;
     // the recorder takes what is typed; the subfolder is included.
-    for (const char* file : {"QueltDll.dll", "inspector.dll"}) {
+    for (const char* file : {"QueltDll.dll", "observer.dll"}) {
         VarnoProcess::Click(varno.RowCheck(rowOf(file)));
         SendMessageA(varno.RowCombo(rowOf(file)), CB_SETCURSEL, 1, 0);
     }
@@ -78,22 +78,22 @@ TEST_F(RunThroughWindowTest, TickedRowsConvertTheirFilesThroughTheWindow) {
     EXPECT_FALSE(FileExists(dest + "b.c")); // the recorder writes nothing
 
     std::vector<std::string> recorded = log.Events("conv");
-    std::vector<std::string> full, inspector;
+    std::vector<std::string> full, observer;
     for (const std::string& line : recorded)
-        (FileOf(line) == "full.dll" ? full : inspector).push_back(line);
+        (FileOf(line) == "full.dll" ? full : observer).push_back(line);
     ASSERT_EQ(1u, full.size());
     EXPECT_EQ(source + "b.c", Field(full[0], "src"));
     EXPECT_EQ(dest + "b.c", Field(full[0], "dst"));
 
     // During each call the progress fields already tell that file.
-    ASSERT_EQ(2u, inspector.size());
+    ASSERT_EQ(2u, observer.size());
     std::vector<std::string> counts;
-    for (const std::string& line : inspector) {
+    for (const std::string& line : observer) {
         EXPECT_EQ(Field(line, "src"), Field(line, "current")) << line;
         counts.push_back(Field(line, "count"));
     }
     EXPECT_EQ(std::stoi(counts[0]) + 1, std::stoi(counts[1]));
-    EXPECT_EQ(source + "sub\\c.txt", Field(inspector.back(), "src"));
+    EXPECT_EQ(source + "sub\\c.txt", Field(observer.back(), "src"));
 }
 
 } // namespace
