@@ -51,7 +51,9 @@ echo "Generating $files files in $folders folders..."
 bench generate "$(win "$src")" "$files" "$folders"
 echo "  $(find "$src" -type f | wc -l) files, $(find "$src" -mindepth 1 -type d | wc -l) folders, $(du -sm "$src" | cut -f1) MiB"
 
-fresh_dest() { rm -rf "$dst"; mkdir -p "$dst"; }
+# Each timed run starts from an empty destination, with the writes of the
+# run before it already on disk.
+fresh_dest() { rm -rf "$dst"; mkdir -p "$dst"; sync; }
 # Warm-up: the page cache holds the tree before anything is timed.
 fresh_dest
 bench plain "$(win "$src")" "$(win "$dst")" >/dev/null

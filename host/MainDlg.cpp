@@ -68,6 +68,9 @@ BOOL CMainDlg::OnInitDialog() {
     ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
+    m_fileCountText.Attach(m_stcFileCount.GetSafeHwnd());
+    m_currentFileText.Attach(m_stcCurrentFile.GetSafeHwnd());
+
     m_converters.LoadConverters();
     BuildActionRows();
     // The focus goes to the first tab stop, the Execute button.
@@ -257,16 +260,13 @@ bool CMainDlg::IncludeSubfolders() { return m_chkSubfolders.GetCheck() == BST_CH
 
 // A run keeps the thread from the message loop, so the fields are painted
 // here; the count and the current file, set before every file, only now and then.
-void CMainDlg::SetFileCountText(const char* text) { SetProgressText(m_stcFileCount, text); }
+void CMainDlg::SetFileCountText(const char* text) {
+    m_fileCountText.SetText(text);
+    RepaintProgressIfDue();
+}
 
-void CMainDlg::SetCurrentFileText(const char* text) { SetProgressText(m_stcCurrentFile, text); }
-
-// A static control paints itself at once when its text is set (under Wine
-// at least); for thousands of files that painting would cost more than the
-// run. So the text is stored by the default handling alone, which every
-// reader of the text sees at once, and painted with the others when due.
-void CMainDlg::SetProgressText(CStatic& field, const char* text) {
-    ::DefWindowProcA(field.GetSafeHwnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+void CMainDlg::SetCurrentFileText(const char* text) {
+    m_currentFileText.SetText(text);
     RepaintProgressIfDue();
 }
 
@@ -283,8 +283,8 @@ void CMainDlg::RepaintProgressIfDue() {
 }
 
 void CMainDlg::RepaintProgress() {
-    ::InvalidateRect(m_stcFileCount.GetSafeHwnd(), nullptr, TRUE);
-    ::InvalidateRect(m_stcCurrentFile.GetSafeHwnd(), nullptr, TRUE);
+    m_fileCountText.Show();
+    m_currentFileText.Show();
     m_stcFileCount.UpdateWindow();
     m_stcCurrentFile.UpdateWindow();
     m_stcStatus.UpdateWindow();

@@ -11,6 +11,7 @@
 #include "CFont.h"
 #include "CStatic.h"
 #include "ConverterTable.h"
+#include "ProgressField.h"
 #include "RepaintThrottle.h"
 #include "RunWindow.h"
 
@@ -65,7 +66,6 @@ private:
     void ReleaseActionRows();
     int RowCount() const { return m_pRowChecks && m_converters.m_nCount > 0 ? m_converters.m_nCount : 0; }
     // Paints the progress fields now, or when the last repaint is long enough ago.
-    void SetProgressText(CStatic& field, const char* text);
     void RepaintProgress();
     void RepaintProgressIfDue();
 
@@ -90,4 +90,7 @@ private:
     // Placement and scrolling of the rows inside the action group.
     ActionRowArea m_rowArea;
     RepaintThrottle m_progressRepaint{50};
+    // The count and the current file, set for every file of a run.
+    ProgressField m_fileCountText;
+    ProgressField m_currentFileText;
 };
