@@ -14,6 +14,8 @@
 #include "FileHandle.h"
 #include "PluginInterface.h"
 
+#include "Stopwatch.h"
+
 #include <windows.h>
 #include <psapi.h>
 
@@ -40,24 +42,6 @@ public:
 
 private:
     HMODULE m_module;
-};
-
-class Stopwatch {
-public:
-    Stopwatch() {
-        QueryPerformanceFrequency(&m_frequency);
-        QueryPerformanceCounter(&m_start);
-    }
-    double Seconds() const {
-        LARGE_INTEGER now;
-        QueryPerformanceCounter(&now);
-        return static_cast<double>(now.QuadPart - m_start.QuadPart) /
-               static_cast<double>(m_frequency.QuadPart);
-    }
-
-private:
-    LARGE_INTEGER m_frequency;
-    LARGE_INTEGER m_start;
 };
 
 SIZE_T PeakWorkingSet() {

@@ -12,6 +12,7 @@
 // Each prints "files=N" and "seconds=S", timed inside the process.
 #include "ConversionRun.h"
 #include "ConvertFile.h"
+#include "Stopwatch.h"
 #include "CurrentFolder.h"
 #include "VarnoProcess.h"
 
@@ -25,20 +26,6 @@
 namespace {
 
 const char kPatterns[] = "*.c;*.h;*.txt";
-
-class Stopwatch {
-public:
-    Stopwatch() { QueryPerformanceCounter(&m_start); }
-    double Seconds() const {
-        LARGE_INTEGER now, frequency;
-        QueryPerformanceCounter(&now);
-        QueryPerformanceFrequency(&frequency);
-        return double(now.QuadPart - m_start.QuadPart) / double(frequency.QuadPart);
-    }
-
-private:
-    LARGE_INTEGER m_start;
-};
 
 int Report(int files, double seconds) {
     std::printf("files=%d\nseconds=%.6f\n", files, seconds);
