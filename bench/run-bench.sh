@@ -89,8 +89,8 @@ time_mode() {
     window=$(min "$window" "$(echo "$out" | field seconds)"); count_window=$(echo "$out" | field files) ;;
   esac
 }
-# The order turns with every round: on this kind of machine whatever runs
-# first after a large delete and sync is markedly faster on a throttled disk.
+# The order turns with every round, so that no mode always follows the same
+# one (on a throttled disk every run is slower than the one before it).
 modes=(fake plain window)
 for round in $(seq 0 $((runs - 1))); do
   for k in 0 1 2; do time_mode "${modes[$(((round + k) % 3))]}"; done
